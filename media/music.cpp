@@ -1,0 +1,2 @@
+#include "media/music.h"
+void next_music_track() {}

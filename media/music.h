@@ -1,0 +1,4 @@
+// The music playlist.
+#pragma once
+
+void next_music_track();

@@ -1,0 +1,4 @@
+// The controller during play.
+#pragma once
+
+int handle_input();

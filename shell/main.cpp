@@ -1,0 +1,6 @@
+#include "shell/loop.h"
+
+int main()
+{
+    return game_main();
+}

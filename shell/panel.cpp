@@ -1,0 +1,3 @@
+#include "shell/panel.h"
+void panel_load() {}
+void panel_draw(SDL_Surface *) {}
