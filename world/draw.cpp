@@ -10,3 +10,4 @@ void draw_actors(const ViewPiece &, SDL_Surface *) {}
 void draw_nine(const ViewPiece &, SDL_Surface *) {}
 int clip_top(SDL_Rect *, SDL_Rect *) { return 0; }
 void blit_mirrored(SDL_Surface *, const SDL_Rect *, SDL_Surface *, const SDL_Rect *) {}
+SDL_Surface *make_mirror_sheet(SDL_Surface *) { return nullptr; }

@@ -28,4 +28,8 @@ void draw_tiles_and_decor(const ViewPiece &piece, SDL_Surface *surface);
 void draw_actors(const ViewPiece &piece, SDL_Surface *surface);
 void draw_nine(const ViewPiece &piece, SDL_Surface *surface);
 int clip_top(SDL_Rect *destination, SDL_Rect *source);
+// A copy of an 8-bit sheet flipped left to right, with the same palette and
+// colour key; made once when a sheet is loaded so that facing left costs one
+// blit.  Null when the copy cannot be made.
+SDL_Surface *make_mirror_sheet(SDL_Surface *sheet);
 void blit_mirrored(SDL_Surface *sheet, const SDL_Rect *source, SDL_Surface *surface, const SDL_Rect *destination);

@@ -8,5 +8,17 @@ void frame_set(SpriteDef *, int, int16_t, int16_t, int16_t, int16_t) {}
 void sprites_load() {}
 void sprites_free() {}
 void sprites_dump(const SpriteDef *, int32_t) {}
-const SpriteDef *sprite_entry(int) { return &empty_entry; }
-const FrameRect *sprite_frame(const SpriteDef *, int) { return nullptr; }
+
+const SpriteDef *sprite_entry(int index)
+{
+    if (!actor_sprites.table || index < 0 || index >= actor_sprites.count)
+        return &empty_entry;
+    return &actor_sprites.table[index];
+}
+
+const FrameRect *sprite_frame(const SpriteDef *entry, int frame)
+{
+    if (!entry || !entry->frames || frame < 0 || frame >= entry->frame_count)
+        return nullptr;
+    return &entry->frames[frame];
+}
