@@ -1,9 +1,9 @@
-// Start-up, the main loop and its pacing, and the end of the game.
+// Frame pacing, the last-frog test, the wait between screens and the loop
+// that runs one frame per pass.
 #pragma once
 #include <cstdint>
 
-int game_main();
-void on_stop_signal(int signal);
 uint32_t frame_wait(uint32_t period);
 void find_winner();
 void wait_for_press();
+void main_loop();

@@ -1,4 +1,4 @@
-#include "shell/loop.h"
+#include "shell/startup.h"
 
 int main()
 {
