@@ -1,6 +1,7 @@
 #include "media/sound.h"
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include "shell/state.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,7 +14,7 @@ void sound_start()
 {
     if (Mix_OpenAudio(22050, AUDIO_U8, 2, 128) != 0) {
         fprintf(stderr, "error initialize audio: %s\n", SDL_GetError());
-        exit(1);
+        end_process(1);
     }
     Mix_AllocateChannels(1);
     Mix_ReserveChannels(1);

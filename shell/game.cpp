@@ -1,4 +1,6 @@
 #include "shell/state.h"
+#include <cstdio>
+#include <unistd.h>
 
 int16_t level = 1;
 int16_t frog_count = 2;
@@ -27,4 +29,10 @@ void game_state_reset()
     next_frame_time = 0;
     clip_rect = {0, 0, SCREEN_W, SCREEN_H};
     name_entry_done = 0;
+}
+
+void end_process(int status)
+{
+    fflush(nullptr);
+    _exit(status);
 }

@@ -1,4 +1,5 @@
 #include "shell/picture.h"
+#include "shell/state.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,7 +25,7 @@ void show_picture(SDL_Surface *target, const char *path, int rebuild)
     SDL_Surface *picture = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (!picture) {
         fprintf(stderr, "Error loading %s: %s\n", path, SDL_GetError());
-        exit(0);
+        end_process(0);
     }
     SDL_Palette *own = picture->format->palette;
     if (own && target->format->palette) {

@@ -95,7 +95,7 @@ int game_main()
     sound_start();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) == -1) {
         fprintf(stderr, "Init err: %s.\n", SDL_GetError());
-        exit(1);
+        end_process(1);
     }
     screen = SDL_SetVideoMode(SCREEN_W, SCREEN_H, 8, SDL_FULLSCREEN);
     if (!screen) {

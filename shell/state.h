@@ -25,6 +25,11 @@ constexpr int KEY_COLOUR = 185;   // palette index drawn as transparent
 constexpr int FILL_COLOUR = 252;  // where no level is shown
 constexpr int ANIM_DEAD = 22;     // a frog in this animation is dead
 
+// Ends the process at once with `status`, releasing nothing.  The media
+// layer's own exit-time clean-up races its audio thread and can crash, so
+// fatal errors leave through here rather than exit().
+[[noreturn]] void end_process(int status);
+
 // Puts every value above back to its start value (used by the start-up and
 // by tests that run several games in one process).
 void game_state_reset();

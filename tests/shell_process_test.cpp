@@ -1,0 +1,107 @@
+// The game as a whole program: exit statuses and the lines it writes.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct GameRun {
+    int exit_status = -1;  // -1 when killed by a signal
+    std::string err;
+};
+
+bool catches(pid_t pid, int signal)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// Starts the game in `dir`; with a signal, sends it once the game's handler
+// for it is in place.
+GameRun run_game(const std::string &dir, const char *video_driver, int signal)
+{
+    int pipe_fd[2];
+    if (pipe(pipe_fd) != 0)
+        return {};
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipe_fd[1], 2);
+        close(pipe_fd[0]);
+        int null_fd = open("/dev/null", O_RDWR);
+        dup2(null_fd, 0);
+        dup2(null_fd, 1);
+        if (chdir(dir.c_str()) != 0)
+            _exit(99);
+        setenv("SDL_VIDEODRIVER", video_driver, 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        execl(LILYFRONT_BIN, LILYFRONT_BIN, static_cast<char *>(nullptr));
+        _exit(98);
+    }
+    close(pipe_fd[1]);
+    if (signal) {
+        for (int i = 0; i < 10000 && !catches(pid, signal); ++i)
+            usleep(1000);
+        kill(pid, signal);
+    }
+    GameRun run;
+    char buf[4096];
+    ssize_t n;
+    while ((n = read(pipe_fd[0], buf, sizeof buf)) > 0)
+        run.err.append(buf, size_t(n));
+    close(pipe_fd[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status))
+        run.exit_status = WEXITSTATUS(status);
+    return run;
+}
+
+std::string empty_dir()
+{
+    char path[] = "/tmp/lilyfront-empty-XXXXXX";
+    return mkdtemp(path) ? path : "/nonexistent";
+}
+
+}  // namespace
+
+TEST(GameProcess, BannerComesFirst)
+{
+    GameRun run = run_game(empty_dir(), "dummy", 0);
+    EXPECT_EQ(run.err.rfind("\nLilyfront 2x\nby Tadpole Foundry\nwww.tadpole.example\n\n", 0), 0u) << run.err;
+}
+
+TEST(GameProcess, MissingPictureEndsWithStatusZero)
+{
+    GameRun run = run_game(empty_dir(), "dummy", 0);
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_NE(run.err.find("Error loading bmp/brand.bmp: "), std::string::npos) << run.err;
+}
+
+TEST(GameProcess, StopSignalsWriteTwoLinesAndEndWithStatusOne)
+{
+    for (int signal : {SIGINT, SIGTERM}) {
+        GameRun run = run_game(GAMEDATA_DIR, "dummy", signal);
+        EXPECT_EQ(run.exit_status, 1) << "signal " << signal;
+        std::string expected = "caught signal " + std::to_string(signal) + "\nfrog halt\n";
+        ASSERT_GE(run.err.size(), expected.size());
+        EXPECT_EQ(run.err.substr(run.err.size() - expected.size()), expected) << run.err;
+    }
+}
+
+TEST(GameProcess, MediaLayerThatCannotStartEndsWithStatusOne)
+{
+    GameRun run = run_game(GAMEDATA_DIR, "no-such-video-driver", 0);
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("Init err: "), std::string::npos) << run.err;
+}
