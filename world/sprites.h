@@ -49,8 +49,19 @@ extern SpriteSet actor_sprites;   // the frogs' and effects' set "tank"
 // kinds the game uses; the start-up refuses a table that lacks any of them.
 constexpr int SPRITE_ENTRIES_NEEDED = 28;
 
+// Limits on what a description file can make the game allocate.  Our files
+// stay far below them; a header or a frame count beyond them is hostile.
+constexpr int32_t SPRITE_ENTRIES_MAX = 4096;
+constexpr int32_t FRAME_PLACES_MAX = 1 << 20;  // frame rectangles per file, 8 MiB
+
 int32_t sprite_file_read(const char *path);
 void frames_alloc(SpriteDef *entry);
+// frames_alloc for a reader that has `*budget` frame places left for the
+// whole file: an entry asking for more gets its frame_count cut to what is
+// left.  The budget shrinks by what was given.
+void frames_alloc_within(SpriteDef *entry, int32_t *budget);
+// Releases a table made by a reader, with every entry's frames.
+void sprite_table_free(SpriteDef *table, int32_t count);
 void frame_set(SpriteDef *entry, int index, int16_t x, int16_t y, int16_t w, int16_t h);
 void sprites_load();
 void sprites_free();
