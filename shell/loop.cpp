@@ -79,19 +79,21 @@ void wait_for_press()
     }
 }
 
+int run_frame()
+{
+    if (!compose_frame())
+        return 0;
+    if (!paused) {
+        find_winner();
+        combat_tick();
+        pickups_check();
+        SDL_Flip(screen);
+    }
+    return handle_input() ? 0 : 1;
+}
+
 void main_loop()
 {
-    for (;;) {
-        if (!compose_frame())
-            break;
-        if (!paused) {
-            find_winner();
-            combat_tick();
-            pickups_check();
-            SDL_Flip(screen);
-        }
-        if (handle_input())
-            break;
+    while (run_frame())
         SDL_Delay(frame_wait(uint32_t(frame_period)));
-    }
 }

@@ -6,4 +6,7 @@
 uint32_t frame_wait(uint32_t period);
 void find_winner();
 void wait_for_press();
+// One pass of the main loop without its sleep: the frame is composed, the
+// world ticks unless paused, the input is read.  Returns 0 when play ends.
+int run_frame();
 void main_loop();
