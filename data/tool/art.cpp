@@ -198,29 +198,40 @@ double tile_fbm(double x, double y, int period, int cells, int octaves, uint32_t
     return sum / norm;
 }
 
-void tile_cells(double x, double y, int period, int n, uint32_t seed, double *d1, double *d2,
+void tile_cells(double x, double y, int period, int n, uint32_t seed, double *d1, double *edge,
                 int *nearest)
 {
-    Rng r{seed};
-    double best = 1e9, second = 1e9;
+    // Small seeds start xorshift in a poor corner; stir them first.
+    Rng r{seed * 2654435761u + 0x6d2b79f5u};
+    for (int i = 0; i < 4; ++i)
+        next(r);
+    double vx[64], vy[64];
+    n = std::min(n, 64);
     int who = 0;
     for (int i = 0; i < n; ++i) {
-        double px = unit(r) * period, py = unit(r) * period;
-        // The nearest copy of the point in the repeating plane.
-        double dx = std::fabs(x - px), dy = std::fabs(y - py);
-        dx = std::min(dx, period - dx);
-        dy = std::min(dy, period - dy);
-        double d = std::sqrt(dx * dx + dy * dy);
-        if (d < best) {
-            second = best;
-            best = d;
+        // Offset to the nearest copy of the point in the repeating plane.
+        double dx = unit(r) * period - x, dy = unit(r) * period - y;
+        dx -= period * std::round(dx / period);
+        dy -= period * std::round(dy / period);
+        vx[i] = dx;
+        vy[i] = dy;
+        if (dx * dx + dy * dy < vx[who] * vx[who] + vy[who] * vy[who])
             who = i;
-        } else if (d < second) {
-            second = d;
-        }
     }
-    *d1 = best;
-    *d2 = second;
+    double near2 = vx[who] * vx[who] + vy[who] * vy[who];
+    // Distance to the border with each other cell: the bisector's distance.
+    double border = 1e9;
+    for (int j = 0; j < n; ++j) {
+        if (j == who)
+            continue;
+        double ex = vx[j] - vx[who], ey = vy[j] - vy[who];
+        double len = std::sqrt(ex * ex + ey * ey);
+        if (len < 1e-9)
+            continue;
+        border = std::min(border, (vx[j] * vx[j] + vy[j] * vy[j] - near2) / (2 * len));
+    }
+    *d1 = std::sqrt(near2);
+    *edge = border;
     if (nearest)
         *nearest = who;
 }

@@ -46,9 +46,10 @@ double unit(Rng &r);                // 0 to 1
 double tile_noise(double x, double y, int period, int cells, uint32_t seed);
 // Sum of octaves of tile_noise, 0..1.
 double tile_fbm(double x, double y, int period, int cells, int octaves, uint32_t seed);
-// Distances to the nearest and second-nearest of `n` random points of a
-// seamlessly repeating square of side `period` (cells for cracks and facets).
-void tile_cells(double x, double y, int period, int n, uint32_t seed, double *d1, double *d2,
+// Cells around `n` (at most 64) random points of a seamlessly repeating
+// square of side `period`, for cracks and facets: the distance to the
+// nearest point, the distance to the border of its cell, and its number.
+void tile_cells(double x, double y, int period, int n, uint32_t seed, double *d1, double *edge,
                 int *nearest);
 
 }  // namespace art

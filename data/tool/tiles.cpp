@@ -50,10 +50,10 @@ Canvas dusk()
     Canvas c = canvas_new(T, T, 0);
     for (int y = 0; y < T; ++y)
         for (int x = 0; x < T; ++x) {
-            double n = tile_fbm(x, y * 3, T * 3, 4, 3, 21);
+            double n = tile_fbm(x, y, T, 2, 3, 21);
             double band = 0.5 + 0.5 * std::sin((y + n * 18) * 2 * PI / 32);
-            int ramp = band > 0.82 ? ORANGE : PURPLE;
-            double k = ramp == ORANGE ? 3.5 + band * 2 : 1.5 + n * 3.5 + band;
+            int ramp = band > 0.93 ? ORANGE : PURPLE;
+            double k = ramp == ORANGE ? 2.5 + (band - 0.93) * 20 : 1.0 + n * 3.0 + band * 1.2;
             put(c, x, y, dithered(ramp, k, x, y));
         }
     return c;
@@ -67,7 +67,7 @@ Canvas deep()
         for (int x = 0; x < T; ++x) {
             double d1, d2;
             tile_cells(x, y, T, 14, 31, &d1, &d2, nullptr);
-            double edge = std::clamp(1.0 - (d2 - d1) / 5.0, 0.0, 1.0);
+            double edge = std::clamp(1.0 - d2 / 2.5, 0.0, 1.0);
             double n = tile_fbm(x, y, T, 4, 3, 32);
             put(c, x, y, dithered(BLUE, 1.2 + n * 2.5 + edge * edge * 3.5, x, y));
         }
@@ -94,9 +94,9 @@ Canvas cave()
             tile_cells(x, y, T, 18, 41, &d1, &d2, &who);
             double n = tile_fbm(x, y, T, 8, 3, 42);
             double k = 2 + (who % 3) * 0.6 + n * 2.5 - d1 * 0.05;
-            if (d2 - d1 < 1.6)
+            if (d2 < 0.8)
                 k = 0.5;
-            else if (d2 - d1 < 3.0)
+            else if (d2 < 1.6)
                 k += 1.5;  // lit rim of each stone
             put(c, x, y, dithered(STONE, std::max(0.0, k), x, y));
         }
@@ -114,18 +114,18 @@ Canvas autumn()
         }
     Rng r{52};
     const int ramps[] = {ORANGE, RED, GOLD, BRICK};
-    for (int i = 0; i < 22; ++i) {
+    for (int i = 0; i < 16; ++i) {
         double x = unit(r) * T, y = unit(r) * T, a = unit(r) * PI;
         int ramp = ramps[i % 4];
         int k = range(r, 5, 8);
-        for (int j = -5; j <= 5; ++j)
+        for (int j = -4; j <= 4; ++j)
             for (int w = -2; w <= 2; ++w) {
                 double lx = j, ly = w;
-                if ((lx * lx) / 25 + (ly * ly) / 4 > 1)
+                if ((lx * lx) / 16 + (ly * ly) / 4 > 1)
                     continue;
                 int px = int(std::lround(x + lx * std::cos(a) - ly * std::sin(a)));
                 int py = int(std::lround(y + lx * std::sin(a) + ly * std::cos(a)));
-                put(c, (px + T) % T, (py + T) % T, shade(ramp, k + (w < 0) - (w == 0) * 2));
+                put(c, (px + T) % T, (py + T) % T, shade(ramp, k - 2 + (w < 0)));
             }
     }
     return c;
@@ -141,7 +141,7 @@ Canvas ice()
             int who;
             tile_cells(x, y, T, 12, 61, &d1, &d2, &who);
             double k = 3 + (who % 4) * 0.7;
-            if (d2 - d1 < 1.2)
+            if (d2 < 0.6)
                 k = 8;
             put(c, x, y, dithered(SKY, k, x, y));
         }
@@ -156,7 +156,7 @@ Canvas lava()
         for (int x = 0; x < T; ++x) {
             double d1, d2;
             tile_cells(x, y, T, 16, 71, &d1, &d2, nullptr);
-            double gap = d2 - d1;
+            double gap = d2 * 2;
             double n = tile_fbm(x, y, T, 8, 2, 72);
             int colour;
             if (gap < 1.3)
