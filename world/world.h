@@ -46,6 +46,11 @@ constexpr int PICKUP_HEALTH = 1;
 constexpr int PICKUP_ENERGY = 2;
 constexpr int BOTTOM_BAND = 22;  // the level's lowest rows are solid ground
 
+// Limits on what a level description can make the game allocate; our level
+// stays far below them.  A header beyond them is cut to them.
+constexpr int32_t LEVEL_ELEMENTS_MAX = 65536;  // decor places, and nine places
+constexpr int32_t LEVEL_FLOORS_MAX = 65536;
+
 void world_init();
 void world_set_name(const char *name);
 void world_load();
