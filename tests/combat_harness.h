@@ -185,6 +185,18 @@ protected:
         return nullptr;
     }
 
+    // An effect put straight into a slot, without the entry's offsets.
+    void put_effect(int slot, int16_t kind, int x, int y, int16_t direction, int16_t owner)
+    {
+        pool[slot] = Effect{};
+        pool[slot].kind = kind;
+        pool[slot].x = int16_t(x);
+        pool[slot].y = int16_t(y);
+        pool[slot].direction = direction;
+        pool[slot].owner = owner;
+        pool[slot].life = sprite_entry(kind)->duration;
+    }
+
     void clear_effects() { std::memset(pool, 0, sizeof pool); }
 
     void fill_pool(int16_t kind = 21)
