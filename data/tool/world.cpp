@@ -576,23 +576,23 @@ Layout build_layout()
         int y = storey_y(l.storey);
         int x = l.col * SEG;
         int end = (l.col + l.len) * SEG;
-        if (l.style == LILY) {
-            // Lily pads never cross the seam: they are one piece.
-            if (end > LEVEL_W)
-                x = LEVEL_W - l.len * SEG;
+        if (l.style == LILY && end <= LEVEL_W) {
             L.floors.push_back({x, y, l.len * SEG - 1});
             L.elements.push_back({lily++ % 3 == 1 ? "lily_flower" : "lily", x, y, 0, 0, 0, 0, 0, 0, ""});
             continue;
         }
+        // A lily pad is one piece and cannot be cut: over the seam it
+        // becomes a log.
+        const Style st = l.style == LILY ? LOG : l.style;
         if (end <= LEVEL_W) {
             L.floors.push_back({x, y, l.len * SEG - 1});
-            add_ledge_decor(L, l.style, x, y, l.len, true, true);
+            add_ledge_decor(L, st, x, y, l.len, true, true);
         } else {
             int first = COLS - l.col;
             L.floors.push_back({x, y, first * SEG - 1});
             L.floors.push_back({0, y, (l.len - first) * SEG - 1});
-            add_ledge_decor(L, l.style, x, y, first, true, false);
-            add_ledge_decor(L, l.style, 0, y, l.len - first, false, true);
+            add_ledge_decor(L, st, x, y, first, true, false);
+            add_ledge_decor(L, st, 0, y, l.len - first, false, true);
         }
     }
 
