@@ -2,6 +2,7 @@
 // onto the 320x240 8-bit screen and takes their palette as its own.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -76,6 +77,31 @@ TEST(ScreenPicturesShared, OnePaletteForAll)
         SDL_FreeSurface(picture);
     }
     SDL_FreeSurface(first_surface);
+}
+
+// The top-ten rows are drawn in light glyphs at x = 37, y = 32 + 18 i, 25
+// glyphs of 10x17 each; everything behind them must stay dark and quiet.
+TEST(ScreenPicturesShared, TopTenRowsLieOnADarkCalmPanel)
+{
+    std::string path = std::string(GAMEDATA_DIR) + "/bmp/frame.bmp";
+    SDL_Surface *picture = SDL_LoadBMP(path.c_str());
+    ASSERT_NE(picture, nullptr) << path;
+    ASSERT_EQ(picture->format->BitsPerPixel, 8);
+    const SDL_Color *colours = picture->format->palette->colors;
+    std::set<int> used;
+    int brightest = 0;
+    SDL_LockSurface(picture);
+    for (int y = 32; y < 32 + 18 * 9 + 17; ++y)
+        for (int x = 37; x < 37 + 25 * 10; ++x) {
+            int p = static_cast<const Uint8 *>(picture->pixels)[y * picture->pitch + x];
+            used.insert(p);
+            const SDL_Color c = colours[p];
+            brightest = std::max(brightest, (299 * c.r + 587 * c.g + 114 * c.b) / 1000);
+        }
+    SDL_UnlockSurface(picture);
+    EXPECT_LT(brightest, 48) << "something bright behind the table's text";
+    EXPECT_LE(used.size(), 4u) << "a busy background behind the table's text";
+    SDL_FreeSurface(picture);
 }
 
 }  // namespace

@@ -86,8 +86,10 @@ const Glyph &glyph_of(char ch)
 
 int glyph_width(const Glyph &g) { return int(strlen(g.rows[0])); }
 
-// One corner-rounding doubling of a mask (the EPX rule): a corner of a
-// pixel takes its neighbours' value where two of them agree across it.
+// One doubling of a mask that smooths diagonals: a blank corner of a pixel
+// is inked where its two neighbours across that corner are (the EPX rule),
+// but ink is never taken away, so square letters like D and O keep their
+// corners and stay apart.
 Canvas doubled(const Canvas &m, bool smooth)
 {
     Canvas out = canvas_new(m.w * 2, m.h * 2, 0);
@@ -96,7 +98,7 @@ Canvas doubled(const Canvas &m, bool smooth)
         for (int x = 0; x < m.w; ++x) {
             int p = at(x, y), a = at(x, y - 1), b = at(x + 1, y), c = at(x - 1, y), d = at(x, y + 1);
             int e0 = p, e1 = p, e2 = p, e3 = p;
-            if (smooth) {
+            if (smooth && !p) {
                 if (c == a && c != d && a != b) e0 = a;
                 if (a == b && a != c && b != d) e1 = b;
                 if (d == c && d != b && c != a) e2 = c;
@@ -160,14 +162,31 @@ void draw_text(Canvas &c, int x, int y, const char *text, int colour, int spacin
 
 int styled_width(const char *text, const TextStyle &style)
 {
-    return text_width(text, style.spacing) << style.doublings;
+    return (text_width(text, style.spacing) << style.doublings) + style.bold;
 }
+
+namespace {
+
+// Thickens every stroke to the right.
+Canvas emboldened(const Canvas &m, int bold)
+{
+    Canvas out = canvas_new(m.w + bold, m.h, 0);
+    for (int y = 0; y < m.h; ++y)
+        for (int x = 0; x < m.w; ++x)
+            if (inked(m, x, y))
+                fill_rect(out, x, y, bold + 1, 1, 1);
+    return out;
+}
+
+}  // namespace
 
 int styled_height(const TextStyle &style) { return FONT_ROWS << style.doublings; }
 
 void draw_styled_text(Canvas &c, int x, int y, const char *text, const TextStyle &style)
 {
     Canvas m = text_mask(text, style.doublings, style.spacing, style.smooth);
+    if (style.bold > 0)
+        m = emboldened(m, style.bold);
     int rings = (style.outline >= 0) + (style.outer >= 0);
     // Shadow first, in the shape of everything drawn above it.
     if (style.shadow >= 0)

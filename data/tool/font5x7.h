@@ -11,7 +11,7 @@ constexpr int FONT_ROWS = 7;
 int text_width(const char *text, int spacing = 1);
 
 // The text as a mask (1 ink, 0 ground), grown `doublings` times by a
-// corner-rounding pixel doubler (or by plain pixel doubling when `smooth`
+// diagonal-smoothing pixel doubler (or by plain pixel doubling when `smooth`
 // is false), so 1 gives 14-row and 2 gives 28-row letters.
 Canvas text_mask(const char *text, int doublings, int spacing = 1, bool smooth = true);
 
@@ -25,6 +25,7 @@ struct TextStyle {
     int doublings = 0;
     int spacing = 1;
     bool smooth = true;
+    int bold = 0;                    // columns of extra stroke width after doubling
     int ramp = 0;                    // fill ramp (see draw2d.h)
     int top = 15, bottom = 15;       // fill shades at the first and last row
     bool bevel = false;              // lighter upper and darker lower edges

@@ -23,7 +23,8 @@ TextStyle logo_style(int ramp)
 {
     TextStyle s;
     s.doublings = 2;
-    s.smooth = false;
+    s.spacing = 2;
+    s.bold = 2;
     s.ramp = ramp;
     s.top = 15;
     s.bottom = 6;
@@ -222,15 +223,17 @@ Canvas make_zell()
     draw_reeds(c, 304, 196, 110, 8, 5);
     draw_lily_pad(c, 62, 168, 30, 8, 70);
     draw_lily_pad(c, 268, 178, 26, 7, 110);
-    draw_lily_pad(c, 160, 196, 62, 15, 80);
+    draw_lily_pad(c, 160, 184, 62, 15, 80);
     draw_lily_flower(c, 52, 165, 9);
     draw_lily_flower(c, 282, 175, 8);
-    blit_centred(c, frog_front(94, RAMP_GREEN), 160, 198);
+    blit_centred(c, frog_front(90, RAMP_GREEN), 160, 186);
     draw_fireflies(c, 10, 60, 300, 90, 14, 21);
     draw_vignette(c, 3);
     draw_logo(c, 160, 12);
-    draw_styled_text_centred(c, 160, 208, "LOADING...", caption_style(RAMP_SAND, 13));
-    draw_styled_text_centred(c, 160, 224, "PRESS ANY BUTTON", caption_style(RAMP_GREY, 15));
+    draw_styled_text_centred(c, 160, 204, "LOADING...", caption_style(RAMP_SAND, 13));
+    TextStyle press = heading_style(RAMP_GREY);
+    press.bottom = 11;
+    draw_styled_text_centred(c, 160, 218, "PRESS ANY BUTTON", press);
     return c;
 }
 
@@ -396,11 +399,14 @@ Canvas make_buttons()
 // A frog's shot in flight: a glowing ball with a fading trail.
 void draw_shot(Canvas &c, int x, int y)
 {
-    for (int t = 1; t <= 7; ++t)
-        glow(c, x - t * 5, y - t * 1.5 + t * t * 0.35, 8 - t * 0.7, 4);
-    glow(c, x, y, 22, 5);
-    shaded_ellipse(c, x, y, 5, 5, RAMP_OLIVE, 10, 15);
-    fill_ellipse(c, x - 1.5, y - 1.5, 1.5, 1.5, shade(RAMP_GREY, 15));
+    glow(c, x, y, 24, 5);
+    for (int t = 6; t >= 1; --t) {
+        double tx = x - t * 6.5, ty = y - t * 1.2 + t * t * 0.3, r = 4.6 - t * 0.55;
+        glow(c, tx, ty, r * 2.5, 3);
+        fill_ellipse(c, tx, ty, r, r * 0.8, shade(RAMP_OLIVE, 13 - t));
+    }
+    shaded_ellipse(c, x, y, 6, 6, RAMP_OLIVE, 10, 15);
+    fill_ellipse(c, x - 1.5, y - 1.5, 2, 2, shade(RAMP_GREY, 15));
 }
 
 Canvas make_play()
@@ -515,8 +521,10 @@ void draw_gravestone(Canvas &c, int cx, int base)
             if (get(stone, x, y) == 0)
                 put(stone, x, y, dithered_shade(RAMP_STONE, (9 - (x - 10) / 6) * 16 - y, x, y));
     outline_sprite(stone, shade(RAMP_STONE, 1));
-    draw_text(stone, 20, 20, "RIP", shade(RAMP_STONE, 2));
-    draw_text(stone, 21, 21, "RIP", shade(RAMP_STONE, 10));
+    // Letters cut into the stone: dark stroke, lit lower edge.
+    draw_text(stone, 20, 19, "RIP", shade(RAMP_STONE, 1));
+    draw_text(stone, 20, 20, "RIP", shade(RAMP_STONE, 12));
+    draw_text(stone, 20, 19, "RIP", shade(RAMP_STONE, 2));
     for (int i = 0; i < 5; ++i)
         draw_line(stone, 14 + i * 6, 55, 16 + i * 6, 51, shade(RAMP_GREEN, 4));
     blit(c, stone, cx - 28, base - 56);
@@ -526,14 +534,14 @@ Canvas make_grimfrog()
 {
     Canvas c = canvas_new(W, H, ink_black);
     draw_pond(c, {150, 0, 0, 0, 61});
-    draw_crescent(c, 262, 44, 15);
+    draw_crescent(c, 270, 70, 14);
     draw_reeds(c, 12, 206, 130, 10, 22);
     draw_reeds(c, 310, 200, 100, 8, 23);
     draw_lily_pad(c, 160, 200, 66, 15, 75);
-    draw_gravestone(c, 156, 204);
+    draw_gravestone(c, 136, 204);
     Canvas ghost = frog_ghost_shape(96);
-    glow(c, 160, 118, 70, 4);
-    blit_ghost(c, ghost, 160 - ghost.w / 2, 62);
+    glow(c, 168, 112, 70, 4);
+    blit_ghost(c, ghost, 168 - ghost.w / 2, 54);
     draw_fireflies(c, 20, 150, 280, 40, 5, 66);
     draw_vignette(c, 4);
     TextStyle over = logo_style(RAMP_RED);
@@ -552,7 +560,7 @@ Canvas make_frame()
 {
     Canvas c = canvas_new(W, H, ink_black);
     draw_pond(c, {206, 40, 226, 0, 71});
-    draw_moon(c, 18, 12, 8);
+    draw_moon(c, 12, 11, 7);
     const int px = rows_x - 7, py = rows_y - 4;
     const int pw = row_glyphs * glyph_w + 14, ph = table_rows * row_pitch + 6;
     // Border: gold double line around a quiet, flat panel.
