@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace gfx {
+
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
@@ -303,3 +305,5 @@ int scatter_next(Scatter &s, int n)
     s.state = s.state * 1103515245u + 12345u;
     return n > 0 ? int((s.state >> 8) % unsigned(n)) : 0;
 }
+
+}  // namespace gfx

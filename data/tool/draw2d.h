@@ -3,6 +3,9 @@
 #pragma once
 #include "canvas.h"
 
+// Kept apart from the game library's names, which the tool links with.
+namespace gfx {
+
 // The master palette is sixteen ramps of sixteen shades, 0 darkest.
 constexpr int RAMP_GREY = 0, RAMP_GREEN = 1, RAMP_OLIVE = 2, RAMP_GOLD = 3, RAMP_ORANGE = 4,
               RAMP_RED = 5, RAMP_PINK = 6, RAMP_PURPLE = 7, RAMP_BLUE = 8, RAMP_SKY = 9,
@@ -73,3 +76,5 @@ struct Scatter {
     unsigned state;
 };
 int scatter_next(Scatter &s, int n);  // 0..n-1
+
+}  // namespace gfx

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace gfx {
+
 namespace {
 
 struct Glyph {
@@ -224,3 +226,5 @@ void draw_styled_text_centred(Canvas &c, int cx, int y, const char *text, const 
 {
     draw_styled_text(c, cx - styled_width(text, style) / 2, y, text, style);
 }
+
+}  // namespace gfx

@@ -4,6 +4,9 @@
 #pragma once
 #include "canvas.h"
 
+// Kept apart from the game library's names, which the tool links with.
+namespace gfx {
+
 constexpr int FONT_ROWS = 7;
 
 // Pixels a text covers at 5x7 size, with `spacing` blank columns between
@@ -41,3 +44,5 @@ int styled_height(const TextStyle &style);
 void draw_styled_text(Canvas &c, int x, int y, const char *text, const TextStyle &style);
 // Centred on column cx.
 void draw_styled_text_centred(Canvas &c, int cx, int y, const char *text, const TextStyle &style);
+
+}  // namespace gfx

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace gfx {
+
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
@@ -376,3 +378,5 @@ void blit_ghost(Canvas &dst, const Canvas &shape, int x, int y)
             }
         }
 }
+
+}  // namespace gfx

@@ -3,6 +3,9 @@
 #pragma once
 #include "canvas.h"
 
+// Kept apart from the game library's names, which the tool links with.
+namespace gfx {
+
 // Night sky from row 0 down to the horizon, with stars.
 void draw_night_sky(Canvas &c, int horizon, unsigned star_seed);
 // Full moon with its halo.
@@ -34,3 +37,5 @@ Canvas frog_side(int width, int ramp);
 // `blit_ghost` so the night shows through.
 Canvas frog_ghost_shape(int width);
 void blit_ghost(Canvas &dst, const Canvas &shape, int x, int y);
+
+}  // namespace gfx

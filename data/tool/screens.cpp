@@ -13,6 +13,8 @@
 
 namespace {
 
+using namespace gfx;
+
 constexpr int W = 320, H = 240;
 
 const int ink_black = shade(RAMP_NIGHT, 0);
@@ -251,12 +253,12 @@ constexpr int dir_bit(int d) { return 1 << d; }
 // Arrow keys are written with the font's arrows: ^ up, | down, { left, } right.
 const ControlEntry moves[] = {
     {"", dir_bit(8), {"LEAP"}, {"^ OR KEYPAD 8"}},
-    {"", dir_bit(7) | dir_bit(9), {"JUMP UP-LEFT/RIGHT"}, {"^+{ OR ^+},", "OR KEYPAD 7, 9"}},
+    {"", dir_bit(7) | dir_bit(9), {"JUMP UP-LEFT/RIGHT"}, {"^+{ OR ^+}", "OR KEYPAD 7, 9"}},
     {"", dir_bit(4) | dir_bit(6),
      {"WALK, PRESS AGAIN", "TO RUN. AGAINST YOUR", "HEADING: TURN, OR", "SLOW DOWN AND HALT"},
      {"{ } OR KEYPAD 4, 6"}},
     {"", dir_bit(2), {"STOP"}, {"| OR KEYPAD 2"}},
-    {"", dir_bit(1) | dir_bit(3), {"DROP THROUGH FLOOR"}, {"|+{ OR |+},", "OR KEYPAD 1, 3"}},
+    {"", dir_bit(1) | dir_bit(3), {"DROP THROUGH FLOOR"}, {"|+{ OR |+}", "OR KEYPAD 1, 3"}},
     {"A/STICK", 0, {"FIRE THE SELECTED", "WEAPON"}, {"Z OR SPACE"}},
     {"X", 0, {"CHANGE WEAPON"}, {"C"}},
 };
