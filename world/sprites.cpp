@@ -60,7 +60,13 @@ int32_t sprite_file_read(const char *path)
     int r = read_text_file(path, &text);
     if (r != 0)
         return r;
+    sprite_text_read(text);
+    free(text);
+    return 0;
+}
 
+void sprite_text_read(const char *text)
+{
     // What the format leaves open, decided once:
     // - missing numbers read as 0, so a short record still takes its place;
     // - only the first header counts; e and q records before it are ignored
@@ -129,10 +135,8 @@ int32_t sprite_file_read(const char *path)
             break;
         }
     }
-    free(text);
     for (int32_t i = 0; i < actor_sprites.count; ++i)
         actor_sprites.table[i].frame = 0;
-    return 0;
 }
 
 void sprites_load()

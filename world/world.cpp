@@ -170,7 +170,13 @@ int32_t level_file_read(const char *path)
     int r = read_text_file(path, &text);
     if (r != 0)
         return r;
+    level_text_read(text);
+    free(text);
+    return 0;
+}
 
+void level_text_read(const char *text)
+{
     // What the format leaves open, decided once:
     // - missing numbers read as 0, so a short record still takes its place;
     // - only the first header counts, and records before it are ignored:
@@ -274,14 +280,11 @@ int32_t level_file_read(const char *path)
             break;
         }
     }
-    free(text);
-
     for (int32_t i = 0; i < world.sc; ++i)
         world.decor[i].frame = 0;
     for (int32_t i = 0; i < world.nc; ++i)
         world.nine[i].frame = 0;
     make_pickups();
-    return 0;
 }
 
 void world_free()

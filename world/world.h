@@ -55,6 +55,8 @@ void world_init();
 void world_set_name(const char *name);
 void world_load();
 int32_t level_file_read(const char *path);
+// The reading of a level description already in memory (NUL-terminated).
+void level_text_read(const char *text);
 void floor_set(int32_t index, int32_t x, int32_t y, int32_t length);
 void level_picture_load(const char *prefix, int number);
 void world_free();
