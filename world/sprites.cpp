@@ -1,5 +1,6 @@
 #include "world/sprites.h"
 #include "combat/effect.h"
+#include "shell/state.h"
 #include "world/draw.h"
 #include "world/record.h"
 #include <cstdio>
@@ -148,14 +149,14 @@ void sprites_load()
     effect_pool = static_cast<Effect *>(calloc(EFFECT_POOL_PLACES, sizeof(Effect)));
     if (!effect_pool) {
         fprintf(stderr, "Error: no memory for the effect pool\n");
-        exit(1);
+        end_process(1);
     }
 
     actor_sprites.sheet = SDL_LoadBMP_RW(SDL_RWFromFile(actor_sprites.sheet_path, "rb"), 1);
     if (!actor_sprites.sheet) {
         // Every frog and effect is cut from this sheet: there is no game without it.
         fprintf(stderr, "Error loading %s: %s\n", actor_sprites.sheet_path, SDL_GetError());
-        exit(1);
+        end_process(1);
     }
     SDL_SetColorKey(actor_sprites.sheet, SDL_SRCCOLORKEY, 185);
     actor_sprites.mirror_sheet = make_mirror_sheet(actor_sprites.sheet);
@@ -165,16 +166,16 @@ void sprites_load()
     int32_t r = sprite_file_read(actor_sprites.description_path);
     if (r == 1) {
         fprintf(stderr, "Error loading %s: cannot be opened\n", actor_sprites.description_path);
-        exit(1);
+        end_process(1);
     }
     if (r == 2) {
         fprintf(stderr, "Error loading %s: cannot be read in full\n", actor_sprites.description_path);
-        exit(1);
+        end_process(1);
     }
     if (actor_sprites.count < SPRITE_ENTRIES_NEEDED) {
         fprintf(stderr, "Error loading %s: describes %d entries, the game needs %d\n",
                 actor_sprites.description_path, int(actor_sprites.count), SPRITE_ENTRIES_NEEDED);
-        exit(1);
+        end_process(1);
     }
 }
 
