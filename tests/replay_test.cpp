@@ -73,8 +73,11 @@ uint64_t frame_hash()
 
 // Sets the game up as the start-up does (less the pictures and the title
 // screens) and plays `frames` frames of the recording.
+int player_shots_seen;  // frames of the last replay with a shot of the player's frog in the air
+
 std::vector<uint64_t> replay(const std::vector<Press> &presses, int frames)
 {
+    player_shots_seen = 0;
     std::vector<uint64_t> hashes;
     char cwd[4096];
     if (!getcwd(cwd, sizeof cwd) || chdir(GAMEDATA_DIR) != 0)
@@ -101,6 +104,13 @@ std::vector<uint64_t> replay(const std::vector<Press> &presses, int frames)
         if (!run_frame())
             break;
         hashes.push_back(frame_hash());
+        for (int i = 0; i < EFFECT_SLOTS; ++i) {
+            const Effect &e = effect_pool[i];
+            if (e.owner == 0 && (e.kind == FX_SHOT0 || e.kind == FX_SHOT1 || e.kind == FX_SHOT2)) {
+                ++player_shots_seen;
+                break;
+            }
+        }
     }
     if (chdir(cwd) != 0)
         hashes.clear();
@@ -135,19 +145,10 @@ TEST_F(Replay, SamePressesGiveTheSameGameFrameForFrame)
 
 TEST_F(Replay, RecordedPlayMovesTheFrogAndFires)
 {
-    std::vector<Press> presses = read_replay(replay_path);
-    int16_t start_x = 0;
-    bool player_fired = false;
-    std::vector<uint64_t> hashes;
-    // Watch the game through the frames of the recording.
     replay({}, 1);
-    start_x = frogs[0].x;
-    hashes = replay(presses, 400);
+    int16_t start_x = frogs[0].x;
+    std::vector<uint64_t> hashes = replay(read_replay(replay_path), 400);
     ASSERT_EQ(hashes.size(), 400u);
     EXPECT_NE(frogs[0].x, start_x);
-    for (int i = 0; i < EFFECT_SLOTS; ++i)
-        player_fired |= effect_pool[i].kind != 0 && effect_pool[i].owner == 0;
-    // The player's shots of the last seconds may still be in the air; the
-    // energy spent on weapon 2 shows that it was fired at all.
-    EXPECT_TRUE(player_fired || frogs[0].energy < FULL_ENERGY);
+    EXPECT_GT(player_shots_seen, 0);
 }
