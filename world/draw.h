@@ -30,7 +30,9 @@ struct View {
 extern int16_t current_palette;  // palette table last switched to by the actor layer
 
 // The window on the level around the player's frog, shared by all three
-// layers; one piece, or two where the view straddles the level's seam.
+// layers; one piece, or two where the view straddles the level's seam.  A
+// frog above the level's top (y below 0) stays on row 92 like one just
+// below it: oy = 92 - y, and the rows above the level show the fill colour.
 void view_compute(View *view);
 void draw_back_layer(SDL_Surface *surface);
 void draw_actor_layer(SDL_Surface *surface);
