@@ -358,22 +358,28 @@ Canvas heart_berry(int frame)
 Canvas dragonfly(int frame)
 {
     Canvas c = canvas_new(20, 20, KEY);
-    double flap = (frame % 2) ? 0.5 : -0.2;
-    for (int s = -1; s <= 1; s += 2) {
-        ellipse(c, 8 + s * 0, 10 + s * (4 + flap * 2), 5.5, 1.9, shade(SKY, 13),
-                s * (0.35 + flap * 0.3));
-        ellipse(c, 12, 10 + s * (3.5 + flap * 2), 4.5, 1.6, shade(SKY, 12),
-                -s * (0.35 + flap * 0.3));
+    const double beat[4] = {-0.5, -0.15, 0.25, -0.15};
+    const double w = beat[frame];
+    // Two pairs of long glassy wings over a slender body.
+    for (int pair = 0; pair < 2; ++pair) {
+        double cx = 9.5 + pair * 3.5, cy = 12;
+        double a = -1.2 + w + pair * 0.35;  // raised towards the back
+        double ex = cx + std::cos(a) * 6.5, ey = cy + std::sin(a) * 6.5;
+        ellipse(c, (cx + ex) / 2, (cy + ey) / 2, 4.2, 1.6, shade(SKY, 13 - pair), a);
     }
-    capsule(c, 2, 10, 13, 10, 1.1, shade(GOLD, 10));
-    for (int x = 3; x < 12; x += 2)
-        put(c, x, 10, shade(GOLD, 6));
-    ellipse(c, 15, 10, 2.4, 2.1, shade(GOLD, 12));
-    put(c, 16, 9, 0);
-    // Zigzag spark along its tail, moving each frame.
-    int sx = 1 + frame * 3;
-    line(c, sx, 6, sx + 2, 8, shade(GREY, 15));
-    line(c, sx + 2, 8, sx, 9, shade(GOLD, 15));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (get(c, x, y) == shade(SKY, 13) && ((x + y) & 1))
+                put(c, x, y, shade(SKY, 10));
+    capsule(c, 1.5, 13, 13, 12.5, 0.9, shade(GOLD, 11));
+    for (int x = 2; x < 12; x += 2)
+        put(c, x, 13, shade(GOLD, 6));
+    ellipse(c, 15, 12.3, 2.2, 2.0, shade(GOLD, 13));
+    put(c, 16, 11, 0);
+    // A spark running along the tail, a step further each frame.
+    int sx = 2 + frame * 3;
+    line(c, sx, 15, sx + 1, 17, shade(GREY, 15));
+    line(c, sx + 1, 17, sx + 3, 16, shade(GOLD, 15));
     outline(c, shade(BLUE, 3));
     return c;
 }
