@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
+#include <climits>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,6 +18,20 @@ struct GameRun {
     int exit_status = -1;  // -1 when killed by a signal
     std::string err;
 };
+
+// True once the child runs the game itself: until its exec it still carries
+// this test program's signal handlers.
+bool runs_game(pid_t pid)
+{
+    char target[4096];
+    std::string link = "/proc/" + std::to_string(pid) + "/exe";
+    ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
+    if (n <= 0)
+        return false;
+    target[n] = 0;
+    char wanted[4096];
+    return realpath(LILYFRONT_BIN, wanted) && std::string(target) == wanted;
+}
 
 bool catches(pid_t pid, int signal)
 {
@@ -34,6 +50,10 @@ GameRun run_game(const std::string &dir, const char *video_driver, int signal)
     int pipe_fd[2];
     if (pipe(pipe_fd) != 0)
         return {};
+    // Everything the child needs is made before the fork: between fork and
+    // exec only async-signal-safe calls are allowed in a threaded program.
+    std::string video = std::string("SDL_VIDEODRIVER=") + video_driver;
+    char *env[] = {video.data(), const_cast<char *>("SDL_AUDIODRIVER=dummy"), nullptr};
     pid_t pid = fork();
     if (pid == 0) {
         dup2(pipe_fd[1], 2);
@@ -43,22 +63,33 @@ GameRun run_game(const std::string &dir, const char *video_driver, int signal)
         dup2(null_fd, 1);
         if (chdir(dir.c_str()) != 0)
             _exit(99);
-        setenv("SDL_VIDEODRIVER", video_driver, 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(LILYFRONT_BIN, LILYFRONT_BIN, static_cast<char *>(nullptr));
+        execle(LILYFRONT_BIN, LILYFRONT_BIN, static_cast<char *>(nullptr), env);
         _exit(98);
     }
     close(pipe_fd[1]);
     if (signal) {
-        for (int i = 0; i < 10000 && !catches(pid, signal); ++i)
+        for (int i = 0; i < 30000 && !(runs_game(pid) && catches(pid, signal)); ++i)
             usleep(1000);
         kill(pid, signal);
     }
     GameRun run;
     char buf[4096];
     ssize_t n;
-    while ((n = read(pipe_fd[0], buf, sizeof buf)) > 0)
+    // A game that ignores us would wait for a press forever: give up after
+    // a minute rather than hang the suite.
+    for (int waited = 0;;) {
+        pollfd p = {pipe_fd[0], POLLIN, 0};
+        if (poll(&p, 1, 1000) == 0) {
+            if (++waited == 60) {
+                kill(pid, SIGKILL);
+                run.err += "[no end after a minute]";
+            }
+            continue;
+        }
+        if ((n = read(pipe_fd[0], buf, sizeof buf)) <= 0)
+            break;
         run.err.append(buf, size_t(n));
+    }
     close(pipe_fd[0]);
     int status = 0;
     waitpid(pid, &status, 0);
