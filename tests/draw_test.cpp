@@ -426,6 +426,22 @@ TEST_F(WorldDrawing, NineElementsCoverTheFrogs)
 
 // ------------------------------------------------------------ frogs, effects
 
+TEST_F(WorldDrawing, FrogFallingFromFarAboveTheLevelStaysInSight)
+{
+    // Far above the top the whole play area is fill, and the player's frog
+    // and a shot beside it show on row 92 as they would just below the top.
+    for (int y : {-20, -300, -17000}) {
+        clear(surface, BACKGROUND);
+        place_frog(0, 1000, static_cast<int16_t>(y), E_THIN, 6);
+        draw_back_layer(surface);
+        draw_actor_layer(surface);
+        EXPECT_EQ(pixel(surface, 159, 92), actor_value(10, 0)) << "y " << y;
+        EXPECT_EQ(pixel(surface, 161, 92), actor_value(12, 0)) << "y " << y;
+        if (y < -205)
+            EXPECT_EQ(pixel(surface, 10, 200), FILL) << "y " << y;
+    }
+}
+
 TEST_F(WorldDrawing, FrogFacingLeftShowsItsColumnsReversed)
 {
     place_frog(0, 1000, 500, E_THIN, 4);

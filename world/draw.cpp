@@ -1,4 +1,5 @@
 #include "world/draw.h"
+#include <climits>
 #include "combat/effect.h"
 #include "combat/frog.h"
 #include "media/sound.h"
@@ -259,6 +260,15 @@ void draw_actors(const ViewPiece &piece, SDL_Surface *surface)
     if (!surface)
         return;
     const SDL_Rect &r = piece.r;
+    // Frogs and effects above the level's top still show in the rows the
+    // view fills above it (a frog falling in from the sky stays in sight),
+    // so their test rectangle reaches up over those rows.
+    SDL_Rect reach = r;
+    int32_t reach_y = int32_t(r.y) - piece.oy;
+    if (piece.oy > 0 && reach_y >= INT16_MIN) {
+        reach.y = int16_t(reach_y);
+        reach.h = Uint16(r.h + piece.oy);
+    }
     SDL_Surface *sheet = actor_sprites.sheet;
     int count = frog_count < 0 ? 0 : frog_count > FROG_SLOTS ? FROG_SLOTS : frog_count;
     for (int f = 0; f < count; f++) {
@@ -275,7 +285,7 @@ void draw_actors(const ViewPiece &piece, SDL_Surface *surface)
                 use_palette(surface, static_cast<uint16_t>(d->palette));
             }
         }
-        if (d->frame_count <= 0 || !overlaps(r, frog.x, frog.y, d->width, d->height))
+        if (d->frame_count <= 0 || !overlaps(reach, frog.x, frog.y, d->width, d->height))
             continue;
         const FrameRect *frame = sprite_frame(d, frog.frame);
         if (!frame)
@@ -296,7 +306,7 @@ void draw_actors(const ViewPiece &piece, SDL_Surface *surface)
         if (effect.kind == 0)
             continue;
         const SpriteDef *d = sprite_entry(effect.kind);
-        if (d->frame_count > 0 && overlaps(r, effect.x, effect.y, d->width, d->height)) {
+        if (d->frame_count > 0 && overlaps(reach, effect.x, effect.y, d->width, d->height)) {
             const FrameRect *frame = sprite_frame(d, effect.frame);
             if (frame && frame->w > 0 && frame->h > 0) {
                 int sy = frame->y, sh = frame->h;
