@@ -437,8 +437,9 @@ TEST_F(WorldDrawing, FrogFallingFromFarAboveTheLevelStaysInSight)
         draw_actor_layer(surface);
         EXPECT_EQ(pixel(surface, 159, 92), actor_value(10, 0)) << "y " << y;
         EXPECT_EQ(pixel(surface, 161, 92), actor_value(12, 0)) << "y " << y;
-        if (y < -205)
+        if (y < -205) {
             EXPECT_EQ(pixel(surface, 10, 200), FILL) << "y " << y;
+        }
     }
 }
 

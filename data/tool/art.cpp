@@ -205,7 +205,7 @@ void tile_cells(double x, double y, int period, int n, uint32_t seed, double *d1
     Rng r{seed * 2654435761u + 0x6d2b79f5u};
     for (int i = 0; i < 4; ++i)
         next(r);
-    double vx[64], vy[64];
+    double vx[64] = {}, vy[64] = {};
     n = std::min(n, 64);
     int who = 0;
     for (int i = 0; i < n; ++i) {
