@@ -13,16 +13,6 @@ static const char *const example_level =
     "q:0,32,40,72\n"
     "q:40,32,80,72\n";
 
-static void expect_frame(const LevelElement &e, int i, int x, int y, int w, int h)
-{
-    ASSERT_NE(e.frames, nullptr);
-    ASSERT_LT(i, e.frame_count);
-    EXPECT_EQ(e.frames[i].x, x) << "frame " << i;
-    EXPECT_EQ(e.frames[i].y, y) << "frame " << i;
-    EXPECT_EQ(e.frames[i].w, w) << "frame " << i;
-    EXPECT_EQ(e.frames[i].h, h) << "frame " << i;
-}
-
 class LevelFile : public ScratchDir {
 protected:
     void SetUp() override

@@ -1,6 +1,7 @@
 // Scratch directories and files for the description-file tests: every test
 // writes its own small files, so no test depends on the data being made.
 #pragma once
+#include "world/sprites.h"
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -56,6 +57,17 @@ protected:
 
     void enter() const { ASSERT_EQ(chdir(dir.c_str()), 0); }
 };
+
+// Frame i of an entry or level element has the rectangle (x, y, w, h).
+inline void expect_frame(const SpriteDef &e, int i, int x, int y, int w, int h)
+{
+    ASSERT_NE(e.frames, nullptr);
+    ASSERT_LT(i, e.frame_count);
+    EXPECT_EQ(e.frames[i].x, x) << "frame " << i;
+    EXPECT_EQ(e.frames[i].y, y) << "frame " << i;
+    EXPECT_EQ(e.frames[i].w, w) << "frame " << i;
+    EXPECT_EQ(e.frames[i].h, h) << "frame " << i;
+}
 
 // Runs f with standard output captured and returns what it printed.
 template <typename F>

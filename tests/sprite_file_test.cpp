@@ -22,16 +22,6 @@ static std::string with_crlf(const std::string &text)
     return out;
 }
 
-static void expect_frame(const SpriteDef &e, int i, int x, int y, int w, int h)
-{
-    ASSERT_NE(e.frames, nullptr);
-    ASSERT_LT(i, e.frame_count);
-    EXPECT_EQ(e.frames[i].x, x) << "frame " << i;
-    EXPECT_EQ(e.frames[i].y, y) << "frame " << i;
-    EXPECT_EQ(e.frames[i].w, w) << "frame " << i;
-    EXPECT_EQ(e.frames[i].h, h) << "frame " << i;
-}
-
 class SpriteFile : public ScratchDir {
 protected:
     void TearDown() override

@@ -1,4 +1,5 @@
 #include "art.h"
+#include "draw2d.h"
 #include <algorithm>
 #include <cmath>
 
@@ -73,23 +74,7 @@ void capsule(Canvas &c, double x0, double y0, double x1, double y1, double r, in
 
 void line(Canvas &c, int x0, int y0, int x1, int y1, int colour)
 {
-    int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-    int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        put(c, x0, y0, colour);
-        if (x0 == x1 && y0 == y1)
-            break;
-        int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
+    gfx::draw_line(c, x0, y0, x1, y1, colour);
 }
 
 void outline(Canvas &c, int colour)
@@ -124,11 +109,7 @@ void move_ramp(Canvas &c, int from_ramp, int to_ramp, int shift)
 
 Canvas flip_h(const Canvas &c)
 {
-    Canvas f = c;
-    for (int y = 0; y < c.h; ++y)
-        for (int x = 0; x < c.w; ++x)
-            f.px[size_t(y) * c.w + x] = c.px[size_t(y) * c.w + (c.w - 1 - x)];
-    return f;
+    return gfx::mirrored(c);
 }
 
 Canvas crop(const Canvas &c, int x, int y, int w, int h)
