@@ -27,7 +27,7 @@ constexpr int FROG_HALF = 10;                 // frog entries are 20x20
 constexpr int TABLE = SPRITE_ENTRIES_NEEDED;  // 28 entries
 
 // Numbers of one table entry; the order follows the fields a test cares for.
-struct EntrySpec {
+struct EntryNumbers {
     int index;
     int16_t width, height;
     int16_t duration;
@@ -39,7 +39,7 @@ struct EntrySpec {
 
 // Frog animations: 20x20 so half sizes are 10.  Effects: small, with
 // speeds and lifetimes chosen to make the two-stage timing visible.
-inline constexpr EntrySpec ENTRIES[] = {
+inline constexpr EntryNumbers ENTRIES[] = {
     {0, 20, 20, 0, 4, 2, 0, 0, 0},     // walking / running
     {1, 20, 20, 0, 1, 0, 0, 0, 0},     // turning
     {2, 20, 20, 6, 2, 1, 0, 0, 0},     // jumping
