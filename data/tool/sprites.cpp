@@ -661,7 +661,7 @@ std::vector<Entry> build_entries()
     e[22] = {"ghost", 0, 0, 0, 0, 0, 6, 0, 2, 0, 0, 0,
              frog({gp[0], gp[1], gp[2], gp[3]})};
 
-    e[23] = {"lightning orb (weapon 2)", 6, 0, 0, 0, 0, 6, 10, 1, 14, 0, 0,
+    e[23] = {"lightning orb (weapon 2)", 6, 0, 0, 0, 0, 6, 10, 1, 10, 0, 0,
              {storm_orb(0), storm_orb(1), storm_orb(2), storm_orb(3)}};
 
     Pose d0; d0.tilt = -0.35; d0.thigh = -60; d0.shin = 200; d0.foot = 240; d0.arm = 60; d0.hand = 100; d0.eye = EYE_WIDE; d0.by = -1;
