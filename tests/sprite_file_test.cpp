@@ -281,6 +281,8 @@ TEST_F(SpriteLoad, StopsWhenTheGameCannotHaveItsSprites)
          "Error loading bmp/tank.elf: describes 27 entries, the game needs 28"},
         {"no header", true, "e:0,0,0,0,0,1,0,0,0,0,0,0\n",
          "Error loading bmp/tank.elf: describes 0 entries, the game needs 28"},
+        {"header promising more than the file holds", true, lying_header.c_str(),
+         "Error loading bmp/tank.elf: describes 1 entries, the game needs 28"},
     };
     for (const MissingSpriteCase &c : cases) {
         unlink(path("bmp/tank.bmp").c_str());
@@ -292,9 +294,8 @@ TEST_F(SpriteLoad, StopsWhenTheGameCannotHaveItsSprites)
         enter();
         EXPECT_EXIT(sprites_load(), ::testing::ExitedWithCode(1), c.message) << c.name;
     }
-    // A header that promises enough entries is taken at its word: the
-    // missing ones are empty entries, which the game copes with.
-    write("bmp/tank.elf", lying_header);
+    // More entries than the game needs are fine.
+    write("bmp/tank.elf", full_table(SPRITE_ENTRIES_NEEDED + 2));
     sprites_load();
-    EXPECT_EQ(actor_sprites.count, 40);
+    EXPECT_EQ(actor_sprites.count, SPRITE_ENTRIES_NEEDED + 2);
 }

@@ -66,6 +66,8 @@ int32_t sprite_file_read(const char *path)
     return 0;
 }
 
+int32_t sprite_entries_read = 0;
+
 void sprite_text_read(const char *text)
 {
     // What the format leaves open, decided once:
@@ -138,6 +140,7 @@ void sprite_text_read(const char *text)
     }
     for (int32_t i = 0; i < actor_sprites.count; ++i)
         actor_sprites.table[i].frame = 0;
+    sprite_entries_read = entries_read < actor_sprites.count ? entries_read : actor_sprites.count;
 }
 
 void sprites_load()
@@ -172,9 +175,11 @@ void sprites_load()
         fprintf(stderr, "Error loading %s: cannot be read in full\n", actor_sprites.description_path);
         end_process(1);
     }
-    if (actor_sprites.count < SPRITE_ENTRIES_NEEDED) {
+    // A header that promises enough entries is not enough: a cut-off file
+    // leaves the entries it never reached empty.
+    if (sprite_entries_read < SPRITE_ENTRIES_NEEDED) {
         fprintf(stderr, "Error loading %s: describes %d entries, the game needs %d\n",
-                actor_sprites.description_path, int(actor_sprites.count), SPRITE_ENTRIES_NEEDED);
+                actor_sprites.description_path, int(sprite_entries_read), SPRITE_ENTRIES_NEEDED);
         end_process(1);
     }
 }

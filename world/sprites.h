@@ -57,6 +57,9 @@ constexpr int32_t FRAME_PLACES_MAX = 1 << 20;  // frame rectangles per file, 8 M
 int32_t sprite_file_read(const char *path);
 // The reading of a description already in memory (NUL-terminated).
 void sprite_text_read(const char *text);
+
+// Entries of the table that the last read filled from e records.
+extern int32_t sprite_entries_read;
 void frames_alloc(SpriteDef *entry);
 // frames_alloc for a reader that has `*budget` frame places left for the
 // whole file: an entry asking for more gets its frame_count cut to what is
