@@ -17,12 +17,17 @@ static void rebuild_palette_tables(const SDL_Palette *palette)
     }
 }
 
+SDL_Surface *picture_load(const char *path)
+{
+    // Handing a failed open to the loader would replace the open's error
+    // text with a complaint about a missing stream.
+    SDL_RWops *file = SDL_RWFromFile(path, "rb");
+    return file ? SDL_LoadBMP_RW(file, 1) : nullptr;
+}
+
 void show_picture(SDL_Surface *target, const char *path, int rebuild)
 {
-    // A file that cannot be opened keeps the open's error text, which says
-    // more than the loader's complaint about a missing stream.
-    SDL_RWops *file = SDL_RWFromFile(path, "rb");
-    SDL_Surface *picture = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
+    SDL_Surface *picture = picture_load(path);
     if (!picture) {
         fprintf(stderr, "Error loading %s: %s\n", path, SDL_GetError());
         end_process(0);

@@ -7,6 +7,7 @@
 //
 // The records are found with the game's own scanner and numbers, so the
 // tool sees exactly what the game sees.
+#include "shell/picture.h"
 #include "world/record.h"
 #include "world/sprites.h"
 #include "world/world.h"
@@ -139,7 +140,7 @@ static void check_unknown(const char *file, const Record &r)
 
 static bool picture_size(const char *path, int *w, int *h)
 {
-    SDL_Surface *s = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    SDL_Surface *s = picture_load(path);
     if (!s)
         return false;
     *w = s->w;

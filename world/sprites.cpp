@@ -1,4 +1,5 @@
 #include "world/sprites.h"
+#include "shell/picture.h"
 #include "combat/effect.h"
 #include "shell/state.h"
 #include "world/draw.h"
@@ -155,7 +156,7 @@ void sprites_load()
         end_process(1);
     }
 
-    actor_sprites.sheet = SDL_LoadBMP_RW(SDL_RWFromFile(actor_sprites.sheet_path, "rb"), 1);
+    actor_sprites.sheet = picture_load(actor_sprites.sheet_path);
     if (!actor_sprites.sheet) {
         // Every frog and effect is cut from this sheet: there is no game without it.
         fprintf(stderr, "Error loading %s: %s\n", actor_sprites.sheet_path, SDL_GetError());

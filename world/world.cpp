@@ -1,4 +1,5 @@
 #include "world/world.h"
+#include "shell/picture.h"
 #include "world/record.h"
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +18,7 @@ static void free_picture(SDL_Surface **picture)
 // pictures), but whoever made the data should hear about it.
 static SDL_Surface *load_picture(const char *path)
 {
-    SDL_Surface *picture = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    SDL_Surface *picture = picture_load(path);
     if (!picture)
         fprintf(stderr, "Error loading %s: %s\n", path, SDL_GetError());
     return picture;
