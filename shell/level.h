@@ -2,6 +2,10 @@
 #pragma once
 #include <cstdint>
 
+// The finished game, for the top-ten table.
+extern uint32_t finish_time;
+extern int16_t finish_frog_number;
+
 int compose_frame();
 void place_all_frogs();
 void place_computer_frogs();
