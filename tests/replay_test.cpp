@@ -24,8 +24,9 @@ struct Press {
     int down;
 };
 
-// Reads "frame button d|u" lines; '#' starts a comment.
-std::vector<Press> read_replay(const std::string &path)
+// Reads "frame button d|u" lines; '#' starts a comment; a line
+// "= FRAMES HASH" gives the state the recording must end in.
+std::vector<Press> read_replay(const std::string &path, int *frames = nullptr, uint64_t *expected = nullptr)
 {
     std::vector<Press> presses;
     std::ifstream in(path);
@@ -33,6 +34,16 @@ std::vector<Press> read_replay(const std::string &path)
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#')
             continue;
+        if (line[0] == '=') {
+            std::istringstream fields(line.substr(1));
+            int f = 0;
+            std::string hash;
+            if (fields >> f >> hash && frames && expected) {
+                *frames = f;
+                *expected = std::stoull(hash, nullptr, 16);
+            }
+            continue;
+        }
         std::istringstream fields(line);
         Press p;
         char action;
@@ -50,8 +61,8 @@ uint64_t fnv(uint64_t h, const void *data, size_t n)
     return h;
 }
 
-// Everything a frame leaves behind: frogs, effects, shell state, the screen.
-uint64_t frame_hash()
+// The game's own state after a frame: frogs, effects, shell values.
+uint64_t state_hash()
 {
     uint64_t h = 14695981039346656037ull;
     for (const Frog &f : frogs) {
@@ -65,7 +76,13 @@ uint64_t frame_hash()
         h = fnv(h, v, sizeof v);
     }
     int shell[] = {level, frog_count, winner, paused, player_alive, ai_clock, panel.weapon};
-    h = fnv(h, shell, sizeof shell);
+    return fnv(h, shell, sizeof shell);
+}
+
+// Everything a frame leaves behind: the state and the screen.
+uint64_t frame_hash()
+{
+    uint64_t h = state_hash();
     for (int y = 0; y < SCREEN_H; ++y)
         h = fnv(h, static_cast<uint8_t *>(screen->pixels) + y * screen->pitch, SCREEN_W);
     return h;
@@ -135,9 +152,9 @@ TEST_F(Replay, SamePressesGiveTheSameGameFrameForFrame)
 {
     std::vector<Press> presses = read_replay(replay_path);
     ASSERT_FALSE(presses.empty());
-    std::vector<uint64_t> first = replay(presses, 400);
-    std::vector<uint64_t> second = replay(presses, 400);
-    ASSERT_EQ(first.size(), 400u);
+    std::vector<uint64_t> first = replay(presses, 2400);
+    std::vector<uint64_t> second = replay(presses, 2400);
+    ASSERT_EQ(first.size(), 2400u);
     ASSERT_EQ(first.size(), second.size());
     for (size_t f = 0; f < first.size(); ++f)
         ASSERT_EQ(first[f], second[f]) << "runs part at frame " << f;
@@ -147,8 +164,27 @@ TEST_F(Replay, RecordedPlayMovesTheFrogAndFires)
 {
     replay({}, 1);
     int16_t start_x = frogs[0].x;
-    std::vector<uint64_t> hashes = replay(read_replay(replay_path), 400);
-    ASSERT_EQ(hashes.size(), 400u);
+    std::vector<uint64_t> hashes = replay(read_replay(replay_path), 2400);
+    ASSERT_EQ(hashes.size(), 2400u);
     EXPECT_NE(frogs[0].x, start_x);
     EXPECT_GT(player_shots_seen, 0);
+}
+
+// The recording as a regression test: the same presses on the same data must
+// end in the same game.  A deliberate change of the rules or the shipped
+// numbers changes the end state; then record it anew with
+// LILYFRONT_RERECORD=1, which prints the line to put in the .rec file.
+TEST_F(Replay, RecordingEndsInTheStateItWasRecordedWith)
+{
+    int frames = 0;
+    uint64_t expected = 0;
+    std::vector<Press> presses = read_replay(replay_path, &frames, &expected);
+    if (getenv("LILYFRONT_RERECORD")) {
+        replay(presses, 2400);
+        printf("= 2400 %016llx\n", static_cast<unsigned long long>(state_hash()));
+        return;
+    }
+    ASSERT_GT(frames, 0) << "the recording names no end state";
+    ASSERT_EQ(replay(presses, frames).size(), size_t(frames));
+    EXPECT_EQ(state_hash(), expected) << std::hex << "ended in " << state_hash();
 }
