@@ -50,26 +50,27 @@ bool corner_in(int x, int y, const Box &b)
     return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
 }
 
+// A standing or walking frog leaps away from the other frog's heading.
+void bounce_off(int16_t i, int16_t other_heading, uint8_t speed)
+{
+    Frog &f = frogs[i];
+    if (f.animation != ANIM_STAND && f.animation != ANIM_WALK)
+        return;
+    if (other_heading == 6)
+        f.direction = 7;
+    else if (other_heading == 4)
+        f.direction = 9;
+    f.speed = speed;
+    frog_set_animation(i, ANIM_LEAP);
+}
+
 void bump(int16_t v, int16_t p)
 {
     Frog &fv = frogs[v];
     Frog &fp = frogs[p];
-    if (fp.animation == ANIM_STAND || fp.animation == ANIM_WALK) {
-        if (fv.direction == 6)
-            fp.direction = 7;
-        else if (fv.direction == 4)
-            fp.direction = 9;
-        fp.speed = 4;
-        frog_set_animation(p, ANIM_LEAP);
-    }
-    if (fv.animation == ANIM_STAND || fv.animation == ANIM_WALK) {
-        if (fp.direction == 6)
-            fv.direction = 7;
-        else if (fp.direction == 4)
-            fv.direction = 9;
-        fv.speed = 8;
-        frog_set_animation(v, ANIM_LEAP);
-    }
+    bounce_off(p, fv.direction, 4);
+    // The frog that ran in reads the other's heading as the first bounce left it.
+    bounce_off(v, fp.direction, 8);
     if (fv.direction == fp.direction) {
         if (fv.direction == 9)
             fv.direction = 7;
