@@ -45,7 +45,7 @@ bool catches(pid_t pid, int signal)
 
 // Starts the game in `dir`; with a signal, sends it once the game's handler
 // for it is in place.
-GameRun run_game(const std::string &dir, const char *video_driver, int signal)
+GameRun run_game(const std::string &dir, const char *video_driver, int signal, const char *preload = nullptr)
 {
     int pipe_fd[2];
     if (pipe(pipe_fd) != 0)
@@ -53,7 +53,11 @@ GameRun run_game(const std::string &dir, const char *video_driver, int signal)
     // Everything the child needs is made before the fork: between fork and
     // exec only async-signal-safe calls are allowed in a threaded program.
     std::string video = std::string("SDL_VIDEODRIVER=") + video_driver;
-    char *env[] = {video.data(), const_cast<char *>("SDL_AUDIODRIVER=dummy"), nullptr};
+    std::string preload_var = std::string("LD_PRELOAD=") + (preload ? preload : "");
+    // The sanitizers' runtime wants to come first; a preloaded library may
+    // stand before it in a sanitizer build.
+    char *env[] = {video.data(), const_cast<char *>("SDL_AUDIODRIVER=dummy"), preload_var.data(),
+                   const_cast<char *>("ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"), nullptr};
     pid_t pid = fork();
     if (pid == 0) {
         dup2(pipe_fd[1], 2);
@@ -135,4 +139,11 @@ TEST(GameProcess, MediaLayerThatCannotStartEndsWithStatusOne)
     GameRun run = run_game(GAMEDATA_DIR, "no-such-video-driver", 0);
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_NE(run.err.find("Init err: "), std::string::npos) << run.err;
+}
+
+TEST(GameProcess, DisplayWithoutTheVideoModeSaysSoAndFails)
+{
+    GameRun run = run_game(GAMEDATA_DIR, "dummy", 0, NO_VIDEO_MODE_LIB);
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("Err video mode: no video mode for this display\n"), std::string::npos) << run.err;
 }
