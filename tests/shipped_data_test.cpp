@@ -261,9 +261,14 @@ TEST_F(ShippedData, EveryLedgeCanBeReachedByAJumpFromBelow)
     }
 }
 
-TEST_F(ShippedData, PickupsOfBothKindsCanBeTouchedByAStandingFrog)
+// Energy is taken by walking over it.  Health stops and heals a frog on every
+// frame it is covered, so a frog standing on it would be stuck and immortal:
+// it must lie above a standing frog's head, yet within a jump from below.
+TEST_F(ShippedData, PickupsAreReachableAndHealthCannotHoldAFrog)
 {
     const int hh = sprite_entry(5)->height / 2;
+    const SpriteDef *jump = sprite_entry(2);
+    const int rise = 4 * jump->duration;  // a standing jump, speed-or-4 a tick
     int kinds[3] = {};
     for (int32_t i = 0; i < world.pickup_count; ++i) {
         const Pickup &p = world.pickups[i];
@@ -274,8 +279,15 @@ TEST_F(ShippedData, PickupsOfBothKindsCanBeTouchedByAStandingFrog)
         // A frog standing at the pickup's column on the support under it.
         int foot = support_below(cx, cy);
         int fy = foot - hh;
-        EXPECT_TRUE(fy - hh < cy && cy < fy + hh)
-            << "pickup " << i << " at (" << p.x << ", " << p.y << ") is out of a frog's reach";
+        bool standing_covers = fy - hh < cy && cy < fy + hh;
+        if (k == PICKUP_ENERGY) {
+            EXPECT_TRUE(standing_covers) << "energy " << i << " at (" << p.x << ", " << p.y
+                                         << ") is out of a standing frog's reach";
+        } else if (k == PICKUP_HEALTH) {
+            EXPECT_FALSE(standing_covers) << "health " << i << " at (" << p.x << ", " << p.y
+                                          << ") would hold a frog standing under it";
+            EXPECT_LT(fy - rise - hh, cy) << "health " << i << " is out of a jump's reach";
+        }
     }
     EXPECT_GE(kinds[PICKUP_HEALTH], 3);
     EXPECT_GE(kinds[PICKUP_ENERGY], 3);

@@ -17,6 +17,9 @@ using namespace art;
 
 namespace {
 
+// Top of a health berry above its ledge's row: its centre (the berry is 20
+// high) is 40 pixels up, above a standing frog's head and below a jump's top.
+constexpr int BERRY_LIFT = 50;
 constexpr double PI = 3.14159265358979;
 
 // ------------------------------------------------------------ level shape
@@ -610,19 +613,23 @@ Layout build_layout()
     auto on = [&](const Ledge &l, int at, int w, int h) {
         return std::array<int, 2>{l.col * SEG + at - w / 2, storey_y(l.storey) - h};
     };
-    // Pickups: every sixth roomy ledge, alternating health and energy; a
-    // pickup hangs at a standing frog's middle so walking over it takes it.
+    // Pickups: every sixth roomy ledge, alternating health and energy.  An
+    // energy dragonfly hangs at a standing frog's middle, so walking over it
+    // takes it.  A health berry stops and heals every frog that covers it on
+    // every frame, so a frog that could stand on one would be stuck there
+    // and never die: berries float out of a standing frog's reach, 40 pixels
+    // over their ledge, where a jump from the ledge passes through them.
     int n = 0;
     for (size_t i = 3; i < roomy.size(); i += 6, ++n) {
         const Ledge &l = roomy[i];
         bool health = n % 2 == 0;
         int w = health ? 16 : 20;
-        auto p = on(l, SEG * l.len - 24, w, 22);
+        auto p = on(l, SEG * l.len - 24, w, health ? BERRY_LIFT : 22);
         L.elements.push_back({health ? "berry" : "dragonfly", p[0], p[1], 0, health ? 1 : 2,
                               health ? 2 : 1, 0, 0, 0, health ? "health berry" : "energy dragonfly"});
     }
     // Two on the ground as well, for frogs that have fallen all the way down.
-    L.elements.push_back({"berry", 1400, GROUND_Y - 22, 0, 1, 2, 0, 0, 0, "health berry"});
+    L.elements.push_back({"berry", 1400, GROUND_Y - BERRY_LIFT, 0, 1, 2, 0, 0, 0, "health berry"});
     L.elements.push_back({"dragonfly", 2200, GROUND_Y - 22, 0, 2, 1, 0, 0, 0, "energy dragonfly"});
 
     for (size_t i = 1; i < roomy.size(); i += 5) {
