@@ -33,11 +33,19 @@ void press(SDLKey key)
         }
         SDL_Delay(500);
         press(SDLK_ESCAPE);  // L and R together
-        // One press for the top-ten table, one for the game-over picture.
-        SDL_Delay(300);
-        press(SDLK_z);
-        SDL_Delay(300);
-        press(SDLK_z);
+        // Play ends on the whole-screen clip of the top-ten table.
+        while (clip_rect.h != SCREEN_H)
+            SDL_Delay(5);
+        // One press for the table, one for the game-over picture; each wait
+        // clears the pause flag when it takes its press, which tells the
+        // player that the next screen is up, however slow the machine.
+        for (int screens = 0; screens < 2; ++screens) {
+            paused = 1;
+            press(SDLK_z);
+            while (paused)
+                SDL_Delay(5);
+            SDL_Delay(50);
+        }
     });
     player.detach();
     int result = game_main();
