@@ -44,7 +44,7 @@ void computer_frogs_think()
         ai_clock = 0;
     if (frog_count <= 1)
         return;
-    int count = frog_count > FROG_SLOTS ? FROG_SLOTS : frog_count;
+    int count = frogs_in_play();
     const Frog &player = frogs[0];
     for (int16_t f = 1; f < count; ++f) {
         Frog &me = frogs[f];

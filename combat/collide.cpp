@@ -11,14 +11,6 @@ constexpr SoundId SOUND_BUMP = 16;
 constexpr SoundId SOUND_HEALTH = 18;
 constexpr SoundId SOUND_ENERGY = 19;
 
-// frog_count comes from the level table; never walk past the records.
-int frogs_in_play()
-{
-    if (frog_count < 0)
-        return 0;
-    return frog_count > FROG_SLOTS ? FROG_SLOTS : frog_count;
-}
-
 Box frog_box(int16_t frog)
 {
     const Frog &f = frogs[frog];

@@ -1,4 +1,5 @@
 #include "combat/effect.h"
+#include "combat/frog.h"
 #include "world/world.h"
 
 Effect *effect_pool = nullptr;
@@ -34,10 +35,8 @@ void effect_spawn(int16_t kind, int16_t x, int16_t y, int16_t direction, int16_t
     if (!slot)
         return;
     const SpriteDef *e = sprite_entry(kind);
-    bool left = direction == 1 || direction == 4 || direction == 7;
-    bool up = direction == 7 || direction == 8 || direction == 9;
-    slot->x = int16_t(left ? x - e->offset_x : x + e->offset_x);
-    slot->y = int16_t(up ? y - e->offset_y : y + e->offset_y);
+    slot->x = int16_t(heads_left(direction) ? x - e->offset_x : x + e->offset_x);
+    slot->y = int16_t(heads_up(direction) ? y - e->offset_y : y + e->offset_y);
     slot->life = e->duration;
     slot->kind = kind;
     slot->owner = owner;
@@ -70,19 +69,15 @@ void effects_tick()
         int x = fx.x;
         int y = fx.y;
         int d = fx.direction;
-        if (d == 7 || d == 8 || d == 9)
+        if (heads_up(d))
             y -= e->speed;
-        if (d == 1 || d == 2 || d == 3)
+        if (heads_down(d))
             y += e->speed;
-        if (d == 1 || d == 4 || d == 7)
+        if (heads_left(d))
             x -= e->speed;
-        if (d == 3 || d == 6 || d == 9)
+        if (heads_right(d))
             x += e->speed;
-        if (x > world.width - 1)
-            x = 0;
-        if (x < 0)
-            x = world.width - 1;
-        fx.x = int16_t(x);
+        fx.x = int16_t(ring_wrap(x));
         fx.y = int16_t(y);
         if (e->frame_delay != 0) {
             if (fx.frame_timer > e->frame_delay) {

@@ -1,6 +1,7 @@
 #include "combat/frog.h"
 #include "combat/effect.h"
 #include "world/sprites.h"
+#include "shell/state.h"
 #include "world/world.h"
 
 Frog frogs[FROG_SLOTS];
@@ -19,34 +20,31 @@ bool is_dead(const Frog &f)
     return f.animation == ANIM_GHOST;
 }
 
-bool faces_left(int16_t direction)
-{
-    return direction == 1 || direction == 4 || direction == 7;
-}
-
-bool faces_right(int16_t direction)
-{
-    return direction == 3 || direction == 6 || direction == 9;
-}
-
 void dust(int16_t frog, int16_t towards)
 {
     const Frog &f = frogs[frog];
     effect_spawn(FX_DUST, f.x, f.y, towards, frog);
 }
 
-// The floor under the frog's feet.  A frog placed beyond the right end of
-// the ring is tested one level width further left, as the tick does.
-int floor_under(int16_t frog)
+}  // namespace
+
+int frogs_in_play()
 {
+    return frog_count < 0 ? 0 : frog_count > FROG_SLOTS ? FROG_SLOTS : frog_count;
+}
+
+// A frog placed beyond the right end of the ring is tested one level width
+// further left.
+int frog_floor(int16_t frog)
+{
+    if (!valid_slot(frog))
+        return 0;
     const Frog &f = frogs[frog];
     int column = f.x;
     if (column > world.width)
         column -= world.width;
     return floor_at(column, f.y + frog_half_height(frog));
 }
-
-}  // namespace
 
 void frogs_init()
 {
@@ -241,7 +239,7 @@ void frog_drop(int16_t frog)
     if (f.animation > 8 || f.animation == ANIM_JUMP)
         return;
     // Only a real floor can be dropped through, never the bottom band.
-    if (floor_under(frog) <= 0)
+    if (frog_floor(frog) <= 0)
         return;
     dust(frog, f.direction == 6 ? 4 : 6);
     f.y = int16_t(f.y + 1);
@@ -264,7 +262,7 @@ void frog_jump(int16_t frog)
     }
     if (f.animation > 8 || f.animation == ANIM_JUMP)
         return;
-    if (floor_under(frog) == 0)
+    if (frog_floor(frog) == 0)
         return;
     if (f.direction == 6) {
         dust(frog, 4);
@@ -324,10 +322,10 @@ void frog_attack(int16_t frog, int16_t weapon)
     }
     int x;
     int16_t heading;
-    if (faces_left(f.direction)) {
+    if (heads_left(f.direction)) {
         x = f.x - reach - 2;
         heading = 4;
-    } else if (faces_right(f.direction)) {
+    } else if (heads_right(f.direction)) {
         x = f.x + reach + 2;
         heading = 6;
     } else {

@@ -40,6 +40,18 @@ enum FrogAnimation : int16_t {
     ANIM_LEAP = 25,
 };
 
+// Headings by keypad code: 7 8 9 point up, 1 2 3 down, 1 4 7 left, 3 6 9 right.
+inline bool heads_up(int d) { return d == 7 || d == 8 || d == 9; }
+inline bool heads_down(int d) { return d == 1 || d == 2 || d == 3; }
+inline bool heads_left(int d) { return d == 1 || d == 4 || d == 7; }
+inline bool heads_right(int d) { return d == 3 || d == 6 || d == 9; }
+
+// Slots taking part in the level: frog_count kept within the records.
+int frogs_in_play();
+
+// The floor test under a frog's foot (floor_at of its column and foot).
+int frog_floor(int16_t frog);
+
 void frogs_init();
 void frog_reset(int16_t frog);
 void frog_set_animation(int16_t frog, int16_t animation);

@@ -18,18 +18,13 @@ constexpr int16_t debris[12][2] = {
 
 constexpr int DEATH_HEALTH = 18;
 
-int column_of(const Frog &f)
-{
-    return f.x > world.width ? f.x - world.width : f.x;
-}
-
 void fall(int16_t i)
 {
     Frog &f = frogs[i];
     if (f.animation == ANIM_JUMP || f.animation == ANIM_GHOST || f.animation == ANIM_LEAP)
         return;
     for (int step = 0; step < 8; ++step) {
-        if (floor_at(column_of(f), f.y + frog_half_height(i)) != 0) {
+        if (frog_floor(i) != 0) {
             if (f.direction == 1)
                 f.direction = 4;
             else if (f.direction == 3)
@@ -47,19 +42,15 @@ void move(int16_t i)
     int speed_or_4 = f.speed ? f.speed : 4;
     int x = f.x;
     int y = f.y;
-    if (d == 7 || d == 8 || d == 9)
+    if (heads_up(d))
         y -= speed_or_4;
-    if (d == 1 || d == 4 || d == 7)
+    if (heads_left(d))
         x -= f.speed;
-    if (d == 3 || d == 6 || d == 9)
+    if (heads_right(d))
         x += f.speed;
-    if (f.animation == ANIM_GHOST && (d == 1 || d == 2 || d == 3))
+    if (f.animation == ANIM_GHOST && heads_down(d))
         y += speed_or_4;
-    // The ring wraps to its edge, not by the remainder.
-    if (x > world.width - 1)
-        x = 0;
-    if (x < 0)
-        x = world.width - 1;
+    x = ring_wrap(x);
     int half_height = frog_half_height(i);
     if (y + half_height > world.height - BOTTOM_BAND)
         y = world.height - BOTTOM_BAND - half_height;
@@ -141,7 +132,7 @@ void end_of_animation(int16_t i)
 
 void frogs_tick()
 {
-    int count = frog_count < 0 ? 0 : (frog_count > FROG_SLOTS ? FROG_SLOTS : frog_count);
+    int count = frogs_in_play();
     for (int16_t i = 0; i < count; ++i) {
         Frog &f = frogs[i];
         fall(i);

@@ -18,7 +18,7 @@ static void restart()
         winner = player_frog;
         level = 2;
     }
-    for (int16_t i = 0; i < frog_count && i < FROG_SLOTS; ++i)
+    for (int16_t i = 0; i < frogs_in_play(); ++i)
         frog_reset(i);
     place_all_frogs();
 }

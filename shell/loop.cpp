@@ -22,11 +22,8 @@ uint32_t frame_wait(uint32_t period)
 void find_winner()
 {
     winner = -1;
-    if (frog_count <= 0)
-        return;
     int alive = 0, last = -1;
-    int slots = frog_count < FROG_SLOTS ? frog_count : FROG_SLOTS;
-    for (int i = 0; i < slots; ++i)
+    for (int i = 0; i < frogs_in_play(); ++i)
         if (frogs[i].animation != ANIM_DEAD) {
             ++alive;
             last = i;

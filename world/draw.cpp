@@ -270,7 +270,7 @@ void draw_actors(const ViewPiece &piece, SDL_Surface *surface)
         reach.h = Uint16(r.h + piece.oy);
     }
     SDL_Surface *sheet = actor_sprites.sheet;
-    int count = frog_count < 0 ? 0 : frog_count > FROG_SLOTS ? FROG_SLOTS : frog_count;
+    int count = frogs_in_play();
     for (int f = 0; f < count; f++) {
         const Frog &frog = frogs[f];
         const SpriteDef *d = sprite_entry(frog.animation);
@@ -295,7 +295,7 @@ void draw_actors(const ViewPiece &piece, SDL_Surface *surface)
         int dy = frog.y - r.y + piece.oy - d->height / 2;
         if (!clip_top_span(&dy, &sy, &sh))
             continue;
-        int facing_left = frog.direction == 1 || frog.direction == 4 || frog.direction == 7;
+        int facing_left = heads_left(frog.direction);
         draw_picture(sheet, frame->x, sy, frame->w, sh, frog.x - r.x + piece.ox - d->width / 2, dy, surface,
                      facing_left);
     }

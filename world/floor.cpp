@@ -1,5 +1,14 @@
 #include "world/world.h"
 
+int ring_wrap(int x)
+{
+    if (x > world.width - 1)
+        return 0;
+    if (x < 0)
+        return world.width - 1;
+    return x;
+}
+
 int floor_at(int x, int y)
 {
     if (y >= world.height - BOTTOM_BAND)

@@ -62,5 +62,9 @@ void level_picture_load(const char *prefix, int number);
 void world_free();
 void level_dump();
 
+// The level is a ring: past either end, x goes to the other end's edge
+// (no remainder carried over).
+int ring_wrap(int x);
+
 // 1 on a floor, -1 in the bottom band, 0 in the air.
 int floor_at(int x, int y);
