@@ -49,11 +49,40 @@ void sprite_table_free(SpriteDef *table, int32_t count)
     free(table);
 }
 
-// Header limits shared by the readers: negative means none, and anything
-// above the limit is cut to it, so no header can make us allocate gigabytes.
-static int32_t bounded_count(int32_t n, int32_t limit)
+// Negative means none, and anything above the limit is cut to it, so no
+// header can make us allocate gigabytes.
+int32_t bounded_count(int32_t n, int32_t limit)
 {
     return n < 0 ? 0 : n > limit ? limit : n;
+}
+
+void entry_from_record(SpriteDef *e, const int32_t n[11], int32_t *budget)
+{
+    e->offset_x = int16_t(n[0]);
+    e->offset_y = int16_t(n[1]);
+    e->z = int16_t(n[2]);
+    e->o = int16_t(n[3]);
+    e->kind = int16_t(n[4]);
+    e->frame_count = int16_t(n[5]);
+    e->direction = int16_t(n[6]);
+    e->speed = int16_t(n[7]);
+    e->frame_delay = int16_t(n[8]);
+    e->duration = int16_t(n[9]);
+    e->sound = int16_t(n[10]);
+    e->frame = 0;
+    frames_alloc_within(e, budget);
+}
+
+void frame_from_record(SpriteDef *e, const int32_t n[4])
+{
+    // While a file is read, `frame` counts the entry's frame records.
+    int16_t k = e->frame;
+    int16_t w = int16_t(int64_t(n[2]) - n[0]);
+    int16_t h = int16_t(int64_t(n[3]) - n[1]);
+    e->frame = int16_t(k + 1);
+    e->width = w;
+    e->height = h;
+    frame_set(e, k, int16_t(n[0]), int16_t(n[1]), w, h);
 }
 
 int32_t sprite_file_read(const char *path)
@@ -107,35 +136,15 @@ void sprite_text_read(const char *text)
         case 'e':
             if (header_seen && entries_read < actor_sprites.count) {
                 SpriteDef &e = actor_sprites.table[entries_read];
-                e.offset_x = int16_t(n[0]);
-                e.offset_y = int16_t(n[1]);
-                e.z = int16_t(n[2]);
-                e.o = int16_t(n[3]);
-                e.kind = int16_t(n[4]);
-                e.frame_count = int16_t(n[5]);
-                e.direction = int16_t(n[6]);
-                e.speed = int16_t(n[7]);
-                e.frame_delay = int16_t(n[8]);
-                e.duration = int16_t(n[9]);
-                e.sound = int16_t(n[10]);
+                entry_from_record(&e, n, &budget);
                 e.palette = int16_t(n[11]);
-                e.frame = 0;
-                frames_alloc_within(&e, &budget);
             }
             if (header_seen)
                 ++entries_read;
             break;
         case 'q':
-            if (header_seen && entries_read > 0 && entries_read <= actor_sprites.count) {
-                SpriteDef &e = actor_sprites.table[entries_read - 1];
-                int16_t k = e.frame;
-                int16_t w = int16_t(int64_t(n[2]) - n[0]);
-                int16_t h = int16_t(int64_t(n[3]) - n[1]);
-                e.frame = int16_t(k + 1);
-                e.width = w;
-                e.height = h;
-                frame_set(&e, k, int16_t(n[0]), int16_t(n[1]), w, h);
-            }
+            if (header_seen && entries_read > 0 && entries_read <= actor_sprites.count)
+                frame_from_record(&actor_sprites.table[entries_read - 1], n);
             break;
         }
     }
@@ -162,7 +171,7 @@ void sprites_load()
         fprintf(stderr, "Error loading %s: %s\n", actor_sprites.sheet_path, SDL_GetError());
         end_process(1);
     }
-    SDL_SetColorKey(actor_sprites.sheet, SDL_SRCCOLORKEY, 185);
+    SDL_SetColorKey(actor_sprites.sheet, SDL_SRCCOLORKEY, KEY_COLOUR);
     actor_sprites.mirror_sheet = make_mirror_sheet(actor_sprites.sheet);
 
     // The frog and effect logic address entries 0 to 27 by number; a table

@@ -67,6 +67,14 @@ void frames_alloc(SpriteDef *entry);
 void frames_alloc_within(SpriteDef *entry, int32_t *budget);
 // Releases a table made by a reader, with every entry's frames.
 void sprite_table_free(SpriteDef *table, int32_t count);
+
+// The parts both description files share.  An e record's first eleven
+// numbers (offset_x to sound) fill an entry and give it fresh frames within
+// the file's budget; a q record (x1, y1, x2, y2) adds the entry's next frame
+// and sets its size; a header count is cut to 0..limit.
+void entry_from_record(SpriteDef *entry, const int32_t n[11], int32_t *budget);
+void frame_from_record(SpriteDef *entry, const int32_t n[4]);
+int32_t bounded_count(int32_t n, int32_t limit);
 void frame_set(SpriteDef *entry, int index, int16_t x, int16_t y, int16_t w, int16_t h);
 void sprites_load();
 void sprites_free();

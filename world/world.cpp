@@ -1,5 +1,6 @@
 #include "world/world.h"
 #include "shell/picture.h"
+#include "shell/state.h"
 #include "world/record.h"
 #include <cstdio>
 #include <cstdlib>
@@ -67,9 +68,9 @@ void world_load()
     free_picture(&world.decor_sheet);
     world.decor_sheet = load_picture(world.decor_path);
     if (world.tile)
-        SDL_SetColorKey(world.tile, SDL_SRCCOLORKEY, 185);
+        SDL_SetColorKey(world.tile, SDL_SRCCOLORKEY, KEY_COLOUR);
     if (world.decor_sheet)
-        SDL_SetColorKey(world.decor_sheet, SDL_SRCCOLORKEY, 185);
+        SDL_SetColorKey(world.decor_sheet, SDL_SRCCOLORKEY, KEY_COLOUR);
     level_file_read(world.level_path);
 }
 
@@ -86,28 +87,6 @@ void floor_set(int32_t index, int32_t x, int32_t y, int32_t length)
     if (!world.floors || index < 0 || index >= world.floor_count)
         return;
     world.floors[index] = Floor{x, y, length};
-}
-
-static int32_t bounded_count(int32_t n, int32_t limit)
-{
-    return n < 0 ? 0 : n > limit ? limit : n;
-}
-
-static void element_from_record(LevelElement *e, const int32_t n[11], int32_t *budget)
-{
-    e->offset_x = int16_t(n[0]);
-    e->offset_y = int16_t(n[1]);
-    e->z = int16_t(n[2]);
-    e->o = int16_t(n[3]);
-    e->kind = int16_t(n[4]);
-    e->frame_count = int16_t(n[5]);
-    e->direction = int16_t(n[6]);
-    e->speed = int16_t(n[7]);
-    e->frame_delay = int16_t(n[8]);
-    e->duration = int16_t(n[9]);
-    e->sound = int16_t(n[10]);
-    e->frame = 0;
-    frames_alloc_within(e, budget);
 }
 
 // A copy repeats everything the eye sees but stays silent: a row of copies
@@ -251,18 +230,11 @@ void level_text_read(const char *text)
             else if (!recent_is_nine && di < world.sc)
                 recent = &world.decor[di++];
             if (recent)
-                element_from_record(recent, n, &budget);
+                entry_from_record(recent, n, &budget);
             break;
         case 'q':
-            if (recent) {
-                int16_t k = recent->frame;
-                int16_t w = int16_t(int64_t(n[2]) - n[0]);
-                int16_t h = int16_t(int64_t(n[3]) - n[1]);
-                recent->frame = int16_t(k + 1);
-                recent->width = w;
-                recent->height = h;
-                frame_set(recent, k, int16_t(n[0]), int16_t(n[1]), w, h);
-            }
+            if (recent)
+                frame_from_record(recent, n);
             break;
         case 's':
             if (di == 0)
